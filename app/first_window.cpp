@@ -1,0 +1,5 @@
+#include "app/first_window.h"
+
+#include "ui/windows.h"
+
+const WindowDescription& FirstWindow() { return kMainWindow; }

@@ -1,0 +1,4 @@
+#pragma once
+
+#define IDI_PROGRAM 1
+#define IDI_SPLASH 2

@@ -1,0 +1,3 @@
+#pragma once
+
+inline constexpr char kSkinLibraryFile[] = "SkinH_EL.dll";

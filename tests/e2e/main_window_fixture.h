@@ -1,0 +1,60 @@
+// Starting the program and getting to its main window, as a person does.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "driver/input.h"
+#include "driver/message_boxes.h"
+#include "driver/program_session.h"
+#include "driver/wait.h"
+#include "driver/windows.h"
+
+inline const std::string kMainTitle = "觅途灵 - 正式版";
+
+// The way from the start of the program to its main window.
+inline HWND OpenMainWindow(ProgramSession& s) { return s.WaitForWindow(kMainTitle); }
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        session.Start();
+        main = OpenMainWindow(session);
+        ASSERT_NE(main, nullptr) << "the main window did not appear";
+        ASSERT_TRUE(BringToFront(main));
+    }
+
+    HWND Edit() const { return FindChild(main, "Edit"); }
+    HWND List() const { return FindChild(main, "ComboBox"); }
+    HWND SearchButton() const { return FindChild(main, "Button", "搜索"); }
+    HWND Radio(const std::string& caption) const { return FindChild(main, "Button", caption); }
+    HWND Link(const std::string& caption) const { return FindChild(main, "MituHyperlink", caption); }
+    HWND Pane() const { return FindChild(main, "MituBrowserPane"); }
+
+    // Is the keyboard focus on this control, or inside it (the pane)?
+    bool FocusIn(HWND control) const {
+        for (HWND w = FocusOf(main); w; w = GetParent(w))
+            if (w == control) return true;
+        return false;
+    }
+
+    void ChooseSite(int index) const { SendMessageA(List(), CB_SETCURSEL, index, 0); }
+    void TypeKeyword(const std::string& keyword) const {
+        SendMessageA(Edit(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(keyword.c_str()));
+    }
+    void ChooseEngine(const std::string& caption) const {
+        Click(Radio(caption));
+        WaitUntil([&] { return IsChecked(Radio(caption)); }, 3000);
+    }
+
+    // The navigations after the start page's.
+    std::vector<std::string> NavigationsAfterStart() const {
+        std::vector<std::string> all = session.Navigations();
+        if (!all.empty()) all.erase(all.begin());
+        return all;
+    }
+
+    ProgramSession session;
+    HWND main = nullptr;
+};

@@ -1,0 +1,6 @@
+// The program's windows.
+#pragma once
+
+#include "ui/window_description.h"
+
+extern const WindowDescription kMainWindow;
