@@ -2,4 +2,4 @@
 
 #include "ui/windows.h"
 
-const WindowDescription& FirstWindow() { return kMainWindow; }
+const WindowDescription& FirstWindow() { return kSplashWindow; }

@@ -3,4 +3,5 @@
 
 #include "ui/window_description.h"
 
+extern const WindowDescription kSplashWindow;
 extern const WindowDescription kMainWindow;

@@ -12,9 +12,19 @@
 #include "driver/windows.h"
 
 inline const std::string kMainTitle = "觅途灵 - 正式版";
+inline const std::string kSplashTitle = "觅途灵 - 正式版本!";
 
-// The way from the start of the program to its main window.
-inline HWND OpenMainWindow(ProgramSession& s) { return s.WaitForWindow(kMainTitle); }
+// The way from the start of the program to its main window: the splash
+// window comes first, and its "Enter" button opens the main window.
+inline HWND OpenMainWindow(ProgramSession& s) {
+    HWND splash = s.WaitForWindow(kSplashTitle);
+    if (!splash) return nullptr;
+    HWND enter = FindChild(splash, "MituFlatButton", std::string("Enter"));
+    if (!enter) return nullptr;
+    PostMessageA(enter, WM_KEYDOWN, VK_SPACE, 0);
+    PostMessageA(enter, WM_KEYUP, VK_SPACE, 0);
+    return s.WaitForWindow(kMainTitle);
+}
 
 class MainWindowTest : public ::testing::Test {
 protected:
