@@ -7,3 +7,6 @@
 // IDR_SKIN_FIRST + n - 1).
 #define IDR_SKIN_LIBRARY 100
 #define IDR_SKIN_FIRST 101
+
+// The about window's emblem picture.
+#define IDR_EMBLEM 200

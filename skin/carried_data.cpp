@@ -19,6 +19,8 @@ CarriedBlock Resource(int id) {
 
 CarriedBlock SkinLibraryImage() { return Resource(IDR_SKIN_LIBRARY); }
 
+CarriedBlock EmblemPicture() { return Resource(IDR_EMBLEM); }
+
 CarriedBlock BuiltInSkin(int number) {
     if (number < 1 || number > static_cast<int>(sizeof kBuiltInSkinSizes / sizeof kBuiltInSkinSizes[0]))
         return {nullptr, 0};

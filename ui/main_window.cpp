@@ -5,6 +5,7 @@
 #include "search/catalogues.h"
 #include "search/engine_prefixes.h"
 #include "search/run_search.h"
+#include "ui/about_window.h"
 #include "ui/windows.h"
 
 namespace {
@@ -17,7 +18,7 @@ const ControlDescription kControls[] = {
     {.name = "超级链接框3", .kind = K::HyperlinkLabel, .parent = nullptr, .left = 401, .top = 487, .width = 61, .height = 16,
      .text = "其他作品", .onLeftButtonPressed = OpenOtherWorksPage},
     {.name = "超级链接框2", .kind = K::HyperlinkLabel, .parent = nullptr, .left = 219, .top = 487, .width = 56, .height = 15,
-     .text = "关于作者"},
+     .text = "关于作者", .onLeftButtonPressed = OpenAboutWindow},
     {.name = "超级链接框1", .kind = K::HyperlinkLabel, .parent = nullptr, .left = 1, .top = 487, .width = 54, .height = 14,
      .text = "查看更新", .onLeftButtonPressed = ShowUpdatePage},
     {.name = "单选框7", .kind = K::RadioButton, .parent = "分组框1", .left = 292, .top = 12, .width = 48, .height = 16,

@@ -5,3 +5,4 @@
 
 extern const WindowDescription kSplashWindow;
 extern const WindowDescription kMainWindow;
+extern const WindowDescription kAboutWindow;

@@ -15,7 +15,7 @@ void Paint(HWND hwnd, HDC dc) {
     GetObjectA(picture, sizeof info, &info);
     HDC memory = CreateCompatibleDC(dc);
     HGDIOBJ old = SelectObject(memory, picture);
-    SetStretchBltMode(dc, HALFTONE);
+    SetStretchBltMode(dc, COLORONCOLOR);
     StretchBlt(dc, 0, 0, rc.right, rc.bottom, memory, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
     SelectObject(memory, old);
     DeleteDC(memory);
