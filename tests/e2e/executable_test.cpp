@@ -21,7 +21,9 @@ std::vector<unsigned char> ReadFile(const std::string& path) {
 struct PeFacts {
     WORD machine = 0;
     WORD subsystem = 0;
+    WORD characteristics = 0;
     std::set<std::string> imports;
+    std::set<std::string> exports;
 };
 
 // Reads the headers and the import directory straight from the file bytes.
@@ -35,12 +37,14 @@ PeFacts ReadPe(const std::vector<unsigned char>& file) {
     size_t pe = u32(0x3C);
     if (u32(pe) != IMAGE_NT_SIGNATURE) return facts;
     facts.machine = u16(pe + 4);
+    facts.characteristics = u16(pe + 22);
     WORD sections = u16(pe + 6);
     WORD optionalSize = u16(pe + 20);
     size_t optional = pe + 24;
     bool is64 = u16(optional) == IMAGE_NT_OPTIONAL_HDR64_MAGIC;
     facts.subsystem = u16(optional + 68);
     size_t directories = optional + (is64 ? 112 : 96);
+    DWORD exportRva = u32(directories);
     DWORD importRva = u32(directories + 8);
     size_t sectionTable = optional + optionalSize;
     auto toOffset = [&](DWORD rva) -> size_t {
@@ -51,6 +55,16 @@ PeFacts ReadPe(const std::vector<unsigned char>& file) {
         }
         return 0;
     };
+    auto readName = [&](size_t at) {
+        std::string name;
+        while (at && at < file.size() && file[at]) name.push_back(static_cast<char>(file[at++]));
+        return name;
+    };
+    if (size_t exports = exportRva ? toOffset(exportRva) : 0) {
+        DWORD names = u32(exports + 24);
+        size_t table = toOffset(u32(exports + 32));
+        for (DWORD i = 0; table && i < names; ++i) facts.exports.insert(readName(toOffset(u32(table + 4 * i))));
+    }
     for (size_t d = toOffset(importRva); d && u32(d + 12); d += 20) {
         size_t name = toOffset(u32(d + 12));
         std::string dll;
@@ -102,6 +116,23 @@ TEST(Executable, VersionBlockSaysTwoZeroTwoZeroAndItsDescription) {
                                    reinterpret_cast<void**>(&description), &length));
         EXPECT_STREQ(description, "拾贝通");
     }
+}
+
+// The skin library image the product carries, read out of its resources.
+TEST(Executable, ProductCarriesA32BitSkinLibraryExportingBothOperations) {
+    HMODULE exe = LoadLibraryExA(Product().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(exe, nullptr);
+    HRSRC found = FindResourceA(exe, MAKEINTRESOURCEA(100), MAKEINTRESOURCEA(10));  // RT_RCDATA
+    ASSERT_NE(found, nullptr);
+    auto* bytes = static_cast<const unsigned char*>(LockResource(LoadResource(exe, found)));
+    std::vector<unsigned char> image(bytes, bytes + SizeofResource(exe, found));
+    FreeLibrary(exe);
+    EXPECT_EQ(image.size(), 88576u);
+    PeFacts pe = ReadPe(image);
+    EXPECT_EQ(pe.machine, IMAGE_FILE_MACHINE_I386);
+    EXPECT_TRUE(pe.characteristics & IMAGE_FILE_DLL);
+    EXPECT_EQ(pe.exports, (std::set<std::string>{"SkinH_AttachRes", "SkinH_SetAero"}));
+    for (const std::string& dll : pe.imports) EXPECT_TRUE(kWindowsDlls.count(dll)) << "imports " << dll;
 }
 
 }  // namespace
