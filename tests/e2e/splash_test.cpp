@@ -1,4 +1,5 @@
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 #include "e2e/main_window_fixture.h"
@@ -192,22 +193,43 @@ TEST_F(SplashTest, AnExistingLibraryIsLoadedUnchangedAndCalledAsTheProgramMust) 
 
 struct Broken {
     const char* what;
-    const char* fixture;  // copied in as SkinH_EL.dll; nullptr: a folder of that name
+    std::function<void(const std::string& library)> place;
     const char* named;
 };
 
+void WriteBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string OtherArchitectureLibrary() {
+    const char* product = std::getenv("MITU_PRODUCT");
+    std::string path = WindowsPath(product ? product : "");
+    return path.substr(0, path.find_last_of('\\') + 1) + "SkinH_EL.dll";
+}
+
 TEST_F(SplashTest, AnUnusableLibraryEndsTheProgramNamingTheExport) {
     const Broken kCases[] = {
-        {"a folder of that name", nullptr, "SkinH_SetAero"},
-        {"a library without SkinH_AttachRes", "recording_skin_noattach.dll", "SkinH_AttachRes"},
+        {"a folder of that name", [](const std::string& l) { CreateDirectoryA(l.c_str(), nullptr); }, "SkinH_SetAero"},
+        {"zero bytes", [](const std::string& l) { WriteBytes(l, ""); }, "SkinH_SetAero"},
+        {"random bytes",
+         [](const std::string& l) {
+             std::string noise;
+             unsigned state = 12345;
+             for (int i = 0; i < 88576; ++i) noise.push_back(static_cast<char>((state = state * 1103515245 + 12345) >> 16));
+             WriteBytes(l, noise);
+         },
+         "SkinH_SetAero"},
+        {"built for the other architecture",
+         [](const std::string& l) { CopyFileA(OtherArchitectureLibrary().c_str(), l.c_str(), FALSE); }, "SkinH_SetAero"},
+        {"a library without SkinH_AttachRes",
+         [](const std::string& l) { CopyFileA(FixturePath("recording_skin_noattach.dll").c_str(), l.c_str(), FALSE); },
+         "SkinH_AttachRes"},
     };
     for (const Broken& c : kCases) {
         ProgramSession s;
         std::string library = s.folder() + "\\SkinH_EL.dll";
-        if (c.fixture)
-            ASSERT_TRUE(CopyFileA(FixturePath(c.fixture).c_str(), library.c_str(), FALSE));
-        else
-            ASSERT_TRUE(CreateDirectoryA(library.c_str(), nullptr));
+        c.place(library);
+        ASSERT_TRUE(FileExists(library)) << c.what;
         s.Start();
         MessageBoxSeen box = WaitForMessageBox(s.pid(), 20000);
         ASSERT_NE(box.hwnd, nullptr) << c.what;
