@@ -63,7 +63,7 @@ void RemoveTree(const std::string& path) {
     RemoveDirectoryA(path.c_str());
 }
 
-ProgramSession::ProgramSession() {
+ProgramSession::ProgramSession(const std::string& program) {
     char temp[MAX_PATH];
     GetTempPathA(sizeof temp, temp);
     std::ostringstream name;
@@ -71,7 +71,8 @@ ProgramSession::ProgramSession() {
     folder_ = name.str();
     RemoveTree(folder_);
     CreateDirectoryA(folder_.c_str(), nullptr);
-    CopyFileA(ProgramUnderTest().c_str(), exePath().c_str(), FALSE);
+    exe_ = folder_ + "\\" + program.substr(program.find_last_of("\\/") + 1);
+    CopyFileA(program.c_str(), exe_.c_str(), FALSE);
     const char* trace = std::getenv("MITU_TRACE_LOG");
     trace_ = trace ? WindowsPath(trace) : std::string();
 }

@@ -7,16 +7,20 @@
 #include <string>
 #include <vector>
 
+// Path of the program built for the tests (from MITU_PROGRAM).
+std::string ProgramUnderTest();
+
 class ProgramSession {
 public:
-    // Makes a fresh folder holding a copy of the program; does not start it.
-    ProgramSession();
+    // Makes a fresh folder holding a copy of the program (or of another
+    // program of ours); does not start it.
+    explicit ProgramSession(const std::string& program = ProgramUnderTest());
     ~ProgramSession();
     ProgramSession(const ProgramSession&) = delete;
     ProgramSession& operator=(const ProgramSession&) = delete;
 
     const std::string& folder() const { return folder_; }
-    std::string exePath() const { return folder_ + "\\mituling.exe"; }
+    std::string exePath() const { return exe_; }
 
     // Starts the program with Wine tracing its calls into the browser
     // control and the shell (read back from MITU_TRACE_LOG).
@@ -43,12 +47,10 @@ private:
     std::string ReadTrace() const;
 
     std::string folder_;
+    std::string exe_;
     std::string trace_;
     PROCESS_INFORMATION info_ = {};
 };
-
-// Path of the program built for the tests (from MITU_PROGRAM).
-std::string ProgramUnderTest();
 
 // A Unix path as Wine sees it (Z:\...), or the path unchanged.
 std::string WindowsPath(const std::string& path);
