@@ -16,10 +16,11 @@ namespace {
 
 // Writes a hidden temporary file beside the target and renames it into
 // place, so that a write that fails halfway never leaves a truncated library
-// that every later start would find and fail to load.
+// that every later start would find and fail to load. A temporary file left
+// by a start that was killed is simply written over by the next one.
 bool WriteHiddenFile(const char* directory, const char* path, const CarriedBlock& image) {
-    std::string temporary = std::string(directory) + "\\~SkinH_EL." + std::to_string(GetCurrentProcessId()) + ".tmp";
-    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_HIDDEN, nullptr);
+    std::string temporary = std::string(directory) + "\\~" + kSkinLibraryFile + ".tmp";
+    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_HIDDEN, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
     bool ok = image.data && WriteFile(file, image.data, static_cast<DWORD>(image.size), &written, nullptr) &&
