@@ -33,8 +33,8 @@ mitu_prepare_prefix() {
   rm -rf "$WINEPREFIX"
   mkdir -p "$WINEPREFIX"
   "$WINE64" wineboot -i >"$WINEPREFIX.boot.log" 2>&1
-  "$WINESERVER" -w
-  "$WINESERVER" -p
+  "$WINESERVER" -w >/dev/null 2>&1
+  "$WINESERVER" -p >/dev/null 2>&1 </dev/null
   # Wine manages no window itself: no window manager here, no 2 s waits.
   local reg="$WINEPREFIX.settings.reg"
   cat >"$reg" <<REG
