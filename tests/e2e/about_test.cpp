@@ -6,6 +6,7 @@
 #include <jpeglib.h>
 
 #include "driver/process_figures.h"
+#include "driver/screen.h"
 #include "e2e/main_window_fixture.h"
 
 namespace {
@@ -40,17 +41,6 @@ std::vector<COLORREF> DecodeEmblemHere(int* width, int* height) {
     return pixels;
 }
 
-int PixelsOfColour(HWND control, COLORREF colour) {
-    RECT rc;
-    GetWindowRect(control, &rc);
-    HDC screen = GetDC(nullptr);
-    int count = 0;
-    for (int y = rc.top; y < rc.bottom; ++y)
-        for (int x = rc.left; x < rc.right; ++x) count += GetPixel(screen, x, y) == colour;
-    ReleaseDC(nullptr, screen);
-    return count;
-}
-
 const COLORREF kBlue = RGB(0, 0, 255), kDarkRed = RGB(128, 0, 0);
 
 class AboutTest : public MainWindowTest {
@@ -64,7 +54,7 @@ protected:
     }
     HWND AboutLink(HWND about) { return FindChild(about, "MituHyperlink"); }
     bool LinkDrawnIn(HWND link, COLORREF colour, COLORREF notIn) {
-        return WaitUntil([&] { return PixelsOfColour(link, colour) > 5 && PixelsOfColour(link, notIn) == 0; }, 2000);
+        return WaitUntil([&] { return DrawnIn(link, colour, notIn); }, 2000);
     }
 };
 

@@ -1,3 +1,4 @@
+#include "driver/screen.h"
 #include "e2e/main_window_fixture.h"
 
 namespace {
@@ -46,23 +47,6 @@ POINT CloseButtonOf(HWND window) {
     for (int x = rc.right - 1; x > rc.left; --x)
         if (SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE) return {x - 3, y};
     return {-1, -1};
-}
-
-// How many screen pixels of the control have exactly this colour.
-int PixelsOfColour(HWND control, COLORREF colour) {
-    RECT rc;
-    GetWindowRect(control, &rc);
-    HDC screen = GetDC(nullptr);
-    int count = 0;
-    for (int y = rc.top; y < rc.bottom; ++y)
-        for (int x = rc.left; x < rc.right; ++x) count += GetPixel(screen, x, y) == colour;
-    ReleaseDC(nullptr, screen);
-    return count;
-}
-
-// The text is drawn in this colour alone (smoothed edges aside).
-bool TextDrawnIn(HWND control, COLORREF colour, COLORREF notIn) {
-    return PixelsOfColour(control, colour) > 5 && PixelsOfColour(control, notIn) == 0;
 }
 
 TEST_F(MainWindowTest, OpensCentredWithItsFixedFrameAndLayout) {
@@ -190,11 +174,11 @@ TEST_F(MainWindowTest, LinksTurnLightBlueUnderThePointerAndBlueAgainAfter) {
     HWND link = Link("关于作者");
     const COLORREF blue = RGB(0, 0, 255), lightBlue = RGB(197, 231, 246);
     MovePointerToCentre(Edit());
-    EXPECT_TRUE(WaitUntil([&] { return TextDrawnIn(link, blue, lightBlue); }, 2000));
+    EXPECT_TRUE(WaitUntil([&] { return DrawnIn(link, blue, lightBlue); }, 2000));
     MovePointerToCentre(link);
-    EXPECT_TRUE(WaitUntil([&] { return TextDrawnIn(link, lightBlue, blue); }, 2000));
+    EXPECT_TRUE(WaitUntil([&] { return DrawnIn(link, lightBlue, blue); }, 2000));
     MovePointerToCentre(Edit());
-    EXPECT_TRUE(WaitUntil([&] { return TextDrawnIn(link, blue, lightBlue); }, 2000));
+    EXPECT_TRUE(WaitUntil([&] { return DrawnIn(link, blue, lightBlue); }, 2000));
 }
 
 }  // namespace

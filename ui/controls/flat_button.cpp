@@ -1,6 +1,7 @@
 // A push button without a 3-D edge that draws an outlined highlight while the
 // pointer is over it or it is held down.
 #include "ui/controls/control_kinds.h"
+#include "ui/controls/self_drawn.h"
 
 namespace {
 
@@ -60,6 +61,8 @@ bool PointerInside(HWND hwnd, LPARAM lp) {
 }
 
 LRESULT CALLBACK FlatButtonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    LRESULT result;
+    if (HandleSelfDrawnMessage(hwnd, msg, wp, lp, Paint, &result)) return result;
     FlatState* state = StateOf(hwnd);
     switch (msg) {
     case WM_NCCREATE:
@@ -68,23 +71,6 @@ LRESULT CALLBACK FlatButtonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_NCDESTROY:
         delete static_cast<FlatState*>(RemovePropA(hwnd, "MituFlatState"));
         break;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, &ps);
-        Paint(hwnd, dc);
-        EndPaint(hwnd, &ps);
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        Paint(hwnd, reinterpret_cast<HDC>(wp));
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_SETTEXT: {
-        LRESULT result = DefWindowProcA(hwnd, msg, wp, lp);
-        Redraw(hwnd);
-        return result;
-    }
     case WM_GETDLGCODE:
         return DLGC_BUTTON;
     case WM_MOUSEMOVE:

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "ui/controls/control_kinds.h"
+#include "ui/controls/self_drawn.h"
 
 namespace {
 
@@ -70,6 +71,8 @@ void SetHover(HWND hwnd, LinkState& state, bool hover) {
 }
 
 LRESULT CALLBACK HyperlinkProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    LRESULT result;
+    if (HandleSelfDrawnMessage(hwnd, msg, wp, lp, Paint, &result)) return result;
     switch (msg) {
     case WM_NCCREATE:
         SetPropA(hwnd, "MituLinkState", new LinkState());
@@ -77,23 +80,6 @@ LRESULT CALLBACK HyperlinkProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_NCDESTROY:
         delete static_cast<LinkState*>(RemovePropA(hwnd, "MituLinkState"));
         break;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, &ps);
-        Paint(hwnd, dc);
-        EndPaint(hwnd, &ps);
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        Paint(hwnd, reinterpret_cast<HDC>(wp));
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_SETTEXT: {
-        LRESULT result = DefWindowProcA(hwnd, msg, wp, lp);
-        InvalidateRect(hwnd, nullptr, TRUE);
-        return result;
-    }
     case WM_MOUSEMOVE: {
         LinkState* state = StateOf(hwnd);
         RECT rc;

@@ -1,5 +1,6 @@
 // A picture box: its picture stretched to fill it, or its background alone.
 #include "ui/controls/control_kinds.h"
+#include "ui/controls/self_drawn.h"
 
 namespace {
 
@@ -22,23 +23,10 @@ void Paint(HWND hwnd, HDC dc) {
 }
 
 LRESULT CALLBACK PictureBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    switch (msg) {
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, &ps);
-        Paint(hwnd, dc);
-        EndPaint(hwnd, &ps);
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        Paint(hwnd, reinterpret_cast<HDC>(wp));
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_NCDESTROY:
-        if (HBITMAP picture = static_cast<HBITMAP>(RemovePropA(hwnd, "MituPicture")))
-            DeleteObject(picture);
-        break;
+    LRESULT result;
+    if (HandleSelfDrawnMessage(hwnd, msg, wp, lp, Paint, &result)) return result;
+    if (msg == WM_NCDESTROY) {
+        if (HBITMAP picture = static_cast<HBITMAP>(RemovePropA(hwnd, "MituPicture"))) DeleteObject(picture);
     }
     return DefWindowProcA(hwnd, msg, wp, lp);
 }

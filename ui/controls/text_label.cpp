@@ -1,5 +1,6 @@
 // A text label: its background, then its caption on one line.
 #include "ui/controls/control_kinds.h"
+#include "ui/controls/self_drawn.h"
 
 namespace {
 
@@ -18,27 +19,9 @@ void Paint(HWND hwnd, HDC dc) {
 }
 
 LRESULT CALLBACK TextLabelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    switch (msg) {
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, &ps);
-        Paint(hwnd, dc);
-        EndPaint(hwnd, &ps);
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        Paint(hwnd, reinterpret_cast<HDC>(wp));
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_SETTEXT: {
-        LRESULT result = DefWindowProcA(hwnd, msg, wp, lp);
-        InvalidateRect(hwnd, nullptr, TRUE);
-        return result;
-    }
-    case WM_NCHITTEST:
-        return HTTRANSPARENT;
-    }
+    LRESULT result;
+    if (HandleSelfDrawnMessage(hwnd, msg, wp, lp, Paint, &result)) return result;
+    if (msg == WM_NCHITTEST) return HTTRANSPARENT;
     return DefWindowProcA(hwnd, msg, wp, lp);
 }
 
