@@ -23,12 +23,17 @@ HWND CurrentStop(HWND focus) {
     return focus;
 }
 
+// The entry `step` places from `current`, wrapping round; from outside the
+// list a step forward lands on the first entry and one back on the last.
+HWND StepFrom(const std::vector<HWND>& list, HWND current, int step) {
+    auto it = std::find(list.begin(), list.end(), current);
+    int n = static_cast<int>(list.size());
+    int index = it == list.end() ? (step > 0 ? -1 : 0) : static_cast<int>(it - list.begin());
+    return list[static_cast<size_t>(((index + step) % n + n) % n)];
+}
+
 void MoveInCycle(const std::vector<HWND>& cycle, HWND current, int step) {
-    if (cycle.empty()) return;
-    auto it = std::find(cycle.begin(), cycle.end(), current);
-    int n = static_cast<int>(cycle.size());
-    int index = it == cycle.end() ? (step > 0 ? -1 : 0) : static_cast<int>(it - cycle.begin());
-    SetFocus(cycle[static_cast<size_t>(((index + step) % n + n) % n)]);
+    if (!cycle.empty()) SetFocus(StepFrom(cycle, current, step));
 }
 
 void MoveAmongRadios(const ProgramWindow& window, HWND current, int step) {
@@ -42,10 +47,7 @@ void MoveAmongRadios(const ProgramWindow& window, HWND current, int step) {
         if (d.kind == ControlKind::RadioButton && sameGroup) radios.push_back(stop);
     }
     if (radios.empty()) return;
-    auto it = std::find(radios.begin(), radios.end(), current);
-    int n = static_cast<int>(radios.size());
-    int index = it == radios.end() ? (step > 0 ? -1 : 0) : static_cast<int>(it - radios.begin());
-    HWND next = radios[static_cast<size_t>(((index + step) % n + n) % n)];
+    HWND next = StepFrom(radios, current, step);
     CheckRadio(window, next);
     SetFocus(next);
 }
