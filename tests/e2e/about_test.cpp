@@ -64,12 +64,7 @@ TEST_F(AboutTest, OpensOnThePressModalAndCentredAndEscClosesIt) {
     HWND about = session.WaitForWindow(kAboutTitle, 5000);
     ASSERT_NE(about, nullptr) << "no about window before the button was released";
     ReleaseLeftButton();
-    RECT rc;
-    GetWindowRect(about, &rc);
-    EXPECT_EQ(rc.right - rc.left, 275);
-    EXPECT_EQ(rc.bottom - rc.top, 135);
-    EXPECT_EQ(rc.left, (GetSystemMetrics(SM_CXSCREEN) - 275) / 2);
-    EXPECT_EQ(rc.top, (GetSystemMetrics(SM_CYSCREEN) - 135) / 2);
+    ExpectCentredWithOuterSize(about, 275, 135);
     EXPECT_EQ(GetWindow(about, GW_OWNER), nullptr);
     EXPECT_FALSE(IsWindowEnabled(main));
     EXPECT_EQ(WindowText(FindChild(about, "MituTextLabel", std::string("觅途灵 - 正式版"))), "觅途灵 - 正式版");

@@ -26,6 +26,17 @@ inline HWND OpenMainWindow(ProgramSession& s) {
     return s.WaitForWindow(kMainTitle);
 }
 
+// The window's outer size, and its place centred on the screen with integer
+// division.
+inline void ExpectCentredWithOuterSize(HWND window, int width, int height) {
+    RECT rc;
+    GetWindowRect(window, &rc);
+    EXPECT_EQ(rc.right - rc.left, width);
+    EXPECT_EQ(rc.bottom - rc.top, height);
+    EXPECT_EQ(rc.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
+    EXPECT_EQ(rc.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
+}
+
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {

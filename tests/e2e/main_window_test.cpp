@@ -50,12 +50,7 @@ POINT CloseButtonOf(HWND window) {
 }
 
 TEST_F(MainWindowTest, OpensCentredWithItsFixedFrameAndLayout) {
-    RECT rc;
-    GetWindowRect(main, &rc);
-    EXPECT_EQ(rc.right - rc.left, 467);
-    EXPECT_EQ(rc.bottom - rc.top, 526);
-    EXPECT_EQ(rc.left, (GetSystemMetrics(SM_CXSCREEN) - 467) / 2);
-    EXPECT_EQ(rc.top, (GetSystemMetrics(SM_CYSCREEN) - 526) / 2);
+    ExpectCentredWithOuterSize(main, 467, 526);
     LONG style = GetWindowLongA(main, GWL_STYLE);
     EXPECT_TRUE(style & WS_SYSMENU);
     EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
