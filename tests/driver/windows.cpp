@@ -23,6 +23,12 @@ HWND FindTopWindow(DWORD pid, const std::string& title) {
     return nullptr;
 }
 
+HWND FindTopWindowOfClass(DWORD pid, const std::string& className) {
+    for (HWND hwnd : TopWindowsOf(pid))
+        if (lstrcmpiA(ClassOf(hwnd).c_str(), className.c_str()) == 0) return hwnd;
+    return nullptr;
+}
+
 std::vector<HWND> DescendantsOf(HWND parent) {
     std::vector<HWND> found;
     EnumChildWindows(

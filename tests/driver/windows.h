@@ -12,6 +12,9 @@ std::vector<HWND> TopWindowsOf(DWORD pid);
 // The visible top-level window of the process with this title (GBK), or nullptr.
 HWND FindTopWindow(DWORD pid, const std::string& title);
 
+// A visible top-level window of the process of this class, or nullptr.
+HWND FindTopWindowOfClass(DWORD pid, const std::string& className);
+
 // All descendants of a window.
 std::vector<HWND> DescendantsOf(HWND parent);
 

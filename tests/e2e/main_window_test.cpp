@@ -66,6 +66,23 @@ TEST_F(MainWindowTest, OpensCentredWithItsFixedFrameAndLayout) {
     EXPECT_EQ(list.left, 261);
     EXPECT_EQ(list.top, 21);
     EXPECT_EQ(list.right - list.left, 89);
+    RECT field = {}, opened = {};
+    GetWindowRect(List(), &field);
+    SendMessageA(List(), CB_SHOWDROPDOWN, TRUE, 0);
+    HWND dropped = nullptr;
+    WaitUntil([&] { return (dropped = FindTopWindowOfClass(session.pid(), "ComboLBox")) != nullptr; }, 2000);
+    ASSERT_NE(dropped, nullptr) << "the list does not open";
+    GetWindowRect(dropped, &opened);
+    SendMessageA(List(), CB_SHOWDROPDOWN, FALSE, 0);
+    // Wine's list ends one pixel short of the height asked for.
+    EXPECT_NEAR(opened.bottom - field.top, 160, 1) << "the opened list reaches 160 pixels below the top edge";
+    // Rows one pixel taller than a plain list of the same kind and font.
+    HWND plain = CreateWindowExA(0, "COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL, 0, 0, 89, 160, nullptr, nullptr,
+                                 nullptr, nullptr);
+    SendMessageA(plain, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    LRESULT standardRow = SendMessageA(plain, CB_GETITEMHEIGHT, 0, 0);
+    DestroyWindow(plain);
+    EXPECT_EQ(SendMessageA(List(), CB_GETITEMHEIGHT, 0, 0), standardRow + 1);
 }
 
 TEST_F(MainWindowTest, StartsWithAnEmptyFormGoogleCheckedAndFocusInThePane) {

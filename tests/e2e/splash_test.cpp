@@ -2,6 +2,7 @@
 #include <functional>
 #include <iterator>
 
+#include "driver/screen.h"
 #include "e2e/main_window_fixture.h"
 
 namespace {
@@ -92,6 +93,21 @@ TEST(SplashIcon, IsOneImageOf128PixelsWith32Bits) {
     EXPECT_EQ(entry->height, 128);
     EXPECT_EQ(entry->bitCount, 32);
     FreeLibrary(exe);
+}
+
+TEST_F(SplashTest, EnterButtonIsHighlightedOnlyWhileThePointerIsOverIt) {
+    SplashSeen seen = WaitForSplash(session);
+    ASSERT_NE(seen.window, nullptr);
+    HWND button = EnterButton(seen.window);
+    COLORREF face = GetSysColor(COLOR_BTNFACE);
+    auto brighter = [](BYTE c) { return static_cast<BYTE>(c + (255 - c) / 3); };
+    COLORREF highlight = RGB(brighter(GetRValue(face)), brighter(GetGValue(face)), brighter(GetBValue(face)));
+    MovePointerToCentre(FindChild(seen.window, "MituTextLabel"));
+    EXPECT_TRUE(WaitUntil([&] { return PixelsOfColour(button, highlight) == 0; }, 2000));
+    MovePointerToCentre(button);
+    EXPECT_TRUE(WaitUntil([&] { return PixelsOfColour(button, highlight) > 300; }, 2000)) << "no highlight";
+    MovePointerToCentre(FindChild(seen.window, "MituTextLabel"));
+    EXPECT_TRUE(WaitUntil([&] { return PixelsOfColour(button, highlight) == 0; }, 2000)) << "the highlight stays";
 }
 
 TEST_F(SplashTest, EnterKeyDoesNothingAndSpacePressesTheButton) {

@@ -31,15 +31,21 @@ HWND CreateEditBox(const ControlDescription& d, HWND parent) {
 }
 
 HWND CreateDropDownList(const ControlDescription& d, HWND parent) {
-    HWND list = CreateChild(d, parent, "COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0,
+    HWND list = CreateChild(d, parent, "COMBOBOX", CBS_DROPDOWNLIST | CBS_NOINTEGRALHEIGHT | WS_VSCROLL, 0,
                             kDroppedListHeight);
     if (!list) return nullptr;
     for (size_t i = 0; i < d.entryCount; ++i)
         SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(d.entries[i]));
     SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-    // Entry rows one pixel taller than the font's standard row.
-    LRESULT row = SendMessageA(list, CB_GETITEMHEIGHT, 0, 0);
-    if (row > 0) SendMessageA(list, CB_SETITEMHEIGHT, 0, row + 1);
+    // Entry rows one pixel taller than the font's standard row. Set on the
+    // list part itself: some systems ignore CB_SETITEMHEIGHT for a list that
+    // does not draw its own entries.
+    COMBOBOXINFO parts = {};
+    parts.cbSize = sizeof parts;
+    if (GetComboBoxInfo(list, &parts) && parts.hwndList) {
+        LRESULT row = SendMessageA(parts.hwndList, LB_GETITEMHEIGHT, 0, 0);
+        if (row > 0) SendMessageA(parts.hwndList, LB_SETITEMHEIGHT, 0, row + 1);
+    }
     return list;
 }
 
