@@ -18,7 +18,7 @@ const ControlDescription kControls[] = {
     {.name = "标签2", .kind = K::TextLabel, .parent = nullptr, .left = 114, .top = 55, .width = 144, .height = 15,
      .text = "作者：觅途灵工作室  敬上", .textColor = RGB(0, 0, 0)},
     {.name = "超级链接框1", .kind = K::HyperlinkLabel, .parent = nullptr, .left = 114, .top = 91, .width = 152,
-     .height = 16, .text = "", .linkType = LinkType::WebAddress, .address = "http://www.mituling.cn/"},
+     .height = 16, .text = "", .linkType = LinkType::WebAddress, .address = "http://mituling.cn/"},
     {.name = "标签1", .kind = K::TextLabel, .parent = nullptr, .left = 128, .top = 16, .width = 128, .height = 16,
      .text = "觅途灵 - 正式版", .textColor = RGB(255, 0, 0)},
     {.name = "图片框1", .kind = K::PictureBox, .parent = nullptr, .left = 8, .top = 8, .width = 100, .height = 100,

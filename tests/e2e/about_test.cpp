@@ -12,7 +12,7 @@
 namespace {
 
 const char kAboutTitle[] = "觅途灵";
-const char kAboutLink[] = "http://www.mituling.cn/";
+const char kAboutLink[] = "http://mituling.cn/";
 
 // The emblem as libjpeg decodes it here, row by row in RGB.
 std::vector<COLORREF> DecodeEmblemHere(int* width, int* height) {
@@ -122,6 +122,13 @@ TEST_F(AboutTest, LinkOpensItsPageOnceThenTurnsDarkRedAndIsBlueAgainNextTime) {
     ASSERT_NE(about, nullptr);
     HWND link = AboutLink(about);
     EXPECT_EQ(WindowText(link), "");
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    SIZE shown = {};
+    GetTextExtentPoint32A(dc, kAboutLink, lstrlenA(kAboutLink), &shown);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    EXPECT_LE(shown.cx, 152) << "the address does not fit its link";
     EXPECT_TRUE(LinkDrawnIn(link, kBlue, kDarkRed));
     Click(link);
     EXPECT_TRUE(WaitUntil([&] { return session.ShellOpens().size() == 1; }, 3000));
