@@ -4,7 +4,6 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <string>
 
 #include "app/lifetime.h"
 #include "app/program_directory.h"
@@ -19,7 +18,7 @@ namespace {
 // that every later start would find and fail to load. A temporary file left
 // by a start that was killed is simply written over by the next one.
 bool WriteHiddenFile(const char* directory, const char* path, const CarriedBlock& image) {
-    std::string temporary = std::string(directory) + "\\~" + kSkinLibraryFile + ".tmp";
+    Text temporary = JoinTexts({directory, "\\~", kSkinLibraryFile, ".tmp"});
     HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_HIDDEN, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;

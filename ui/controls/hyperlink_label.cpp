@@ -3,8 +3,7 @@
 #include <shellapi.h>
 #include <shlwapi.h>
 
-#include <string>
-
+#include "app/text.h"
 #include "ui/controls/control_kinds.h"
 #include "ui/controls/self_drawn.h"
 
@@ -33,14 +32,13 @@ bool OpenAddress(const char* address) {
     DWORD size = sizeof program;
     if (FAILED(AssocQueryStringA(ASSOCF_NONE, ASSOCSTR_EXECUTABLE, ".htm", "open", program, &size)))
         return false;
-    std::string argument = std::string("\"") + address + "\"";
+    Text argument = JoinTexts({"\"", address, "\""});
     return Succeeded(ShellExecuteA(nullptr, "open", program, argument.c_str(), nullptr, SW_SHOW));
 }
 
 void RunOwnAction(HWND hwnd, const ControlDescription& d, LinkState& state) {
     if (!d.address || !d.address[0]) return;
-    std::string target = d.linkType == LinkType::EmailAddress ? std::string("mailto:") + d.address
-                                                              : std::string(d.address);
+    Text target = JoinTexts({d.linkType == LinkType::EmailAddress ? "mailto:" : "", d.address});
     if (OpenAddress(target.c_str())) {
         state.visited = true;
         InvalidateRect(hwnd, nullptr, TRUE);
