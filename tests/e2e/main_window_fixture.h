@@ -26,6 +26,16 @@ inline HWND OpenMainWindow(ProgramSession& s) {
     return s.WaitForWindow(kMainTitle);
 }
 
+// The point of the title bar where the close button answers.
+inline POINT CloseButtonOf(HWND window) {
+    RECT rc;
+    GetWindowRect(window, &rc);
+    int y = rc.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+    for (int x = rc.right - 1; x > rc.left; --x)
+        if (SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE) return {x - 3, y};
+    return {-1, -1};
+}
+
 // The window's outer size, and its place centred on the screen with integer
 // division.
 inline void ExpectCentredWithOuterSize(HWND window, int width, int height) {

@@ -39,16 +39,6 @@ std::string Describe(const RECT& r) {
            std::to_string(r.bottom);
 }
 
-// The point of the title bar where the close button answers.
-POINT CloseButtonOf(HWND window) {
-    RECT rc;
-    GetWindowRect(window, &rc);
-    int y = rc.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
-    for (int x = rc.right - 1; x > rc.left; --x)
-        if (SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE) return {x - 3, y};
-    return {-1, -1};
-}
-
 TEST_F(MainWindowTest, OpensCentredWithItsFixedFrameAndLayout) {
     ExpectCentredWithOuterSize(main, 467, 526);
     LONG style = GetWindowLongA(main, GWL_STYLE);
